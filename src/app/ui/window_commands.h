@@ -1,0 +1,23 @@
+// Commands of the main window that open windows, by caption. Each subsystem
+// registers its windows in its own file of app/ui.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <QString>
+
+class QWidget;
+
+namespace hm {
+
+class MainState;
+using WindowCommand = std::function<void(QWidget* parent, MainState& state)>;
+using WindowCommandTable = std::map<QString, WindowCommand>;
+
+void RegisterCalendarWindows(WindowCommandTable& table);  // windows_calendar.cpp
+
+inline void RegisterAllWindowCommands(WindowCommandTable& table) { RegisterCalendarWindows(table); }
+
+WindowCommandTable& WindowCommands();
+
+}  // namespace hm
