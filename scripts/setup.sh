@@ -5,8 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsqlite3-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk unicode-data xvfb xauth nodejs npm
-  libgl-dev libxkbcommon-dev)
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk unicode-data xvfb xauth)
+# Node.js may come from another source that bundles npm; only add Debian's
+# when the commands are missing.
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
