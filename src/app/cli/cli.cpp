@@ -35,6 +35,7 @@ CliVerbTable& verbs() {
     RegisterBaseCli(table);
     RegisterRunCli(table);
     RegisterCalendarCli(table);
+    RegisterMonthCli(table);
     return table;
   }();
   return t;

@@ -47,6 +47,7 @@ using CliVerbTable = std::map<std::string, CliVerbInfo>;
 void RegisterBaseCli(CliVerbTable& table);      // cli_base.cpp
 void RegisterRunCli(CliVerbTable& table);       // cli_run.cpp
 void RegisterCalendarCli(CliVerbTable& table);  // cli_calendar.cpp
+void RegisterMonthCli(CliVerbTable& table);     // cli_month.cpp
 
 // Runs the front end on argv (argv[0] is the program path) and returns the
 // exit status.
