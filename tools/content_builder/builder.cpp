@@ -290,8 +290,14 @@ void writeDatabase(const fs::path& path, const std::vector<const Table*>& tables
   fs::rename(tmp, path);
 }
 
-void writeRuleFiles(const fs::path& dataDir, const fs::path& outDir) {
+void writeRuleFiles(const fs::path& dataDir, const fs::path& outDir, bool fixture) {
   fs::path src = dataDir / "shensha";
+  // The Four Pillars report reads all seven rule files; the real store must
+  // ship every one of them.
+  if (!fixture)
+    for (const char* name : {"niangan", "nianzhi", "yuezhi", "rigan", "rizhi", "rizhu", "rizhus"})
+      if (!fs::exists(src / (std::string(name) + ".txt")))
+        throw Failure{(src / (std::string(name) + ".txt")).string() + ": 缺少神煞规则文件"};
   fs::path dst = outDir / "shensha";
   fs::create_directories(dst);
   if (!fs::exists(src)) return;
@@ -374,7 +380,7 @@ int Main(int argc, char** argv) {
       for (const auto& n : names) list.push_back(&tables[n]);
       writeDatabase(out / file, list);
     }
-    writeRuleFiles(data, out);
+    writeRuleFiles(data, out, fixture);
   } catch (const Failure& f) {
     std::cerr << "内容库生成失败: " << f.message << "\n";
     return 1;
