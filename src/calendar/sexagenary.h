@@ -4,6 +4,7 @@
 
 #include <compare>
 #include <string>
+#include <string_view>
 
 #include "base/dates.h"
 
@@ -32,6 +33,9 @@ struct Pillar {
 std::string StemName(int stem);      // index taken modulo 10
 std::string BranchName(int branch);  // index taken modulo 12
 std::string AnimalName(int branch);  // 鼠牛虎兔龙蛇马羊猴鸡狗猪, modulo 12
+// The index of a stem or branch name ("甲" -> 0, "亥" -> 11), -1 for any other text.
+int StemIndexOf(std::string_view name);
+int BranchIndexOf(std::string_view name);
 // Sexagenary number k (0 = 甲子): stem k mod 10, branch k mod 12 (k modulo 60).
 Pillar PillarOfNumber(int k);
 
