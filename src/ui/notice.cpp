@@ -17,15 +17,21 @@ void show(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const
 }
 }  // namespace
 
-QString AppTitle() { return QStringLiteral("衡木命理"); }
+QString AppTitle() {
+  return QStringLiteral("衡木命理");
+}
 
 void ShowNotice(QWidget* parent, const QString& text) {
   show(parent, QMessageBox::Information, QStringLiteral("提示"), text);
 }
 
-void ShowErrorBox(QWidget* parent, const QString& text) { show(parent, QMessageBox::Critical, AppTitle(), text); }
+void ShowErrorBox(QWidget* parent, const QString& text) {
+  show(parent, QMessageBox::Critical, AppTitle(), text);
+}
 
-void ShowMessage(QWidget* parent, const QString& text) { show(parent, QMessageBox::NoIcon, AppTitle(), text); }
+void ShowMessage(QWidget* parent, const QString& text) {
+  show(parent, QMessageBox::NoIcon, AppTitle(), text);
+}
 
 void ShowCaptioned(QWidget* parent, const QString& caption, const QString& text) {
   show(parent, QMessageBox::Information, caption, text);

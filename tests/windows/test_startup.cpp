@@ -13,6 +13,9 @@ class TestStartup : public QObject {
     QCOMPARE(w.windowTitle(), QStringLiteral("衡木命理"));
     QCOMPARE(w.size(), QSize(800, 600));
     QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+    // The cursor starts in the surname field.
+    QCOMPARE(w.focusWidget(), w.findChild<QWidget*>("NameA"));
   }
 };
 

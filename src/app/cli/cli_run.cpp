@@ -10,27 +10,35 @@ namespace hm {
 
 namespace {
 
+// The entry options set the fields of the input strip as the user would type
+// them; options left out keep the strip's defaults.
+void fillFields(const CliContext& c, EntryFields& f) {
+  f.NameA = c.Option("surname", f.NameA);
+  f.NameB = c.Option("given", f.NameB);
+  f.Sex = c.Option("sex", f.Sex);
+  f.Xuxing = c.Option("blood", f.Xuxing);
+  f.ComDate = c.Option("calendar", f.ComDate);
+  f.ComDateIndex = f.ComDate == "生日公历" ? 0 : f.ComDate == "生日农历" ? 1 : -1;
+  f.SYear = c.Option("year", f.SYear);
+  f.SMonth = c.Option("month", f.SMonth);
+  f.Sday = c.Option("day", f.Sday);
+  f.Shour = c.Option("hour", f.Shour);
+}
+
 int runCaptions(CliContext& c) {
   if (c.args.empty()) throw CliUsageError("用法: run CAPTION [CAPTION...]");
-  MainState s;
-  s.fields.NameA = c.Option("surname");
-  s.fields.NameB = c.Option("given");
-  s.fields.Sex = c.Option("sex", "男");
-  s.fields.Xuxing = c.Option("blood", "A型");
-  s.fields.ComDate = c.Option("calendar", "生日公历");
-  s.fields.ComDateIndex = s.fields.ComDate == "生日公历" ? 0 : s.fields.ComDate == "生日农历" ? 1 : -1;
-  s.fields.SYear = c.Option("year", "1980");
-  s.fields.SMonth = c.Option("month", "1");
-  s.fields.Sday = c.Option("day", "1");
-  s.fields.Shour = c.Option("hour", "子 0");
-  s.showMessage = [&c](const std::string& text) { c.err << text << "\n"; };
+  // Every caption is checked before the first one runs, so a mistyped name
+  // at the end does not leave half a session behind.
   for (const auto& caption : c.args) {
     if (!FindPaneCommand(caption)) {
       c.err << "未实现的命令: " << caption << "\n";
       return 1;
     }
-    s.Run(caption);
   }
+  MainState s;
+  fillFields(c, s.fields);
+  s.showMessage = [&c](const std::string& text) { c.err << text << "\n"; };
+  for (const auto& caption : c.args) s.Run(caption);
   for (const auto& line : s.pane.Lines()) c.out << line << "\n";
   return 0;
 }

@@ -2,9 +2,9 @@
 // registers its windows in its own file of app/ui.
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <map>
-#include <QString>
 
 class QWidget;
 
@@ -14,9 +14,13 @@ class MainState;
 using WindowCommand = std::function<void(QWidget* parent, MainState& state)>;
 using WindowCommandTable = std::map<QString, WindowCommand>;
 
+void RegisterShellWindows(WindowCommandTable& table);     // windows_shell.cpp
 void RegisterCalendarWindows(WindowCommandTable& table);  // windows_calendar.cpp
 
-inline void RegisterAllWindowCommands(WindowCommandTable& table) { RegisterCalendarWindows(table); }
+inline void RegisterAllWindowCommands(WindowCommandTable& table) {
+  RegisterShellWindows(table);
+  RegisterCalendarWindows(table);
+}
 
 WindowCommandTable& WindowCommands();
 
