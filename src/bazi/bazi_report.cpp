@@ -125,16 +125,8 @@ Season seasonOfMonth(int month) {
 
 void writeReport(const BirthRecord& r, std::string_view sex, PillarChart& chart, Pane& pane,
                  const MessageSink& showMessage) {
-  pane.Clear();
-
-  pane.Add(bazi::HeaderLine(r, sex));
-  pane.Add("");
-  pane.Add(bazi::SolarBirthdayLine(r));
-  pane.Add("");
-  pane.Add(bazi::LunarBirthdayLine(r));
+  bazi::WriteReadingHead(r, sex, chart, pane, showMessage);
   const bazi::ChartInputs in = bazi::ChartInputsOf(r);
-  ComputeChart(chart, in.year, in.month, in.day, in.hour, sex, showMessage);
-  pane.Add("");
 
   const PillarChart& c = chart;
   const std::string ys = StemName(c.YearPillar.Stem);

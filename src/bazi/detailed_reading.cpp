@@ -15,15 +15,7 @@ namespace {
 
 void writeReading(DetailedVariant variant, const BirthRecord& r, std::string_view sex, PillarChart& chart, Pane& pane,
                   const MessageSink& showMessage) {
-  pane.Clear();
-  pane.Add(bazi::HeaderLine(r, sex));
-  pane.Add("");
-  pane.Add(bazi::SolarBirthdayLine(r));
-  pane.Add("");
-  pane.Add(bazi::LunarBirthdayLine(r));
-  const bazi::ChartInputs in = bazi::ChartInputsOf(r);
-  ComputeChart(chart, in.year, in.month, in.day, in.hour, sex, showMessage);
-  pane.Add("");
+  bazi::WriteReadingHead(r, sex, chart, pane, showMessage);
 
   const PillarChart& c = chart;
   pane.Add(bazi::PillarsLine(c));

@@ -105,6 +105,19 @@ std::string LuckAgesLine(const PillarChart& c) {
   return line;
 }
 
+void WriteReadingHead(const BirthRecord& r, std::string_view sex, PillarChart& chart, Pane& pane,
+                      const MessageSink& showMessage) {
+  pane.Clear();
+  pane.Add(HeaderLine(r, sex));
+  pane.Add("");
+  pane.Add(SolarBirthdayLine(r));
+  pane.Add("");
+  pane.Add(LunarBirthdayLine(r));
+  const ChartInputs in = ChartInputsOf(r);
+  ComputeChart(chart, in.year, in.month, in.day, in.hour, sex, showMessage);
+  pane.Add("");
+}
+
 }  // namespace bazi
 
 }  // namespace hm

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/birth_record.h"
+#include "base/pane.h"
 #include "bazi/chart.h"
 
 namespace hm {
@@ -49,6 +50,12 @@ std::string ElementsText(const PillarChart& chart);
 std::string NaYinLine(const PillarChart& chart);
 // The ages at which the luck pillars begin, under the 大运 line.
 std::string LuckAgesLine(const PillarChart& chart);
+
+// The opening both Four Pillars readings share: clears the pane, writes the
+// header and the two birthday lines, computes the chart of the record and
+// leaves an empty line.
+void WriteReadingHead(const BirthRecord& record, std::string_view sex, PillarChart& chart, Pane& pane,
+                      const MessageSink& showMessage);
 
 }  // namespace bazi
 

@@ -3,26 +3,16 @@
 
 #include <sstream>
 
-#include "app/cli/cli.h"
+#include "cli/cli_test_support.h"
 #include "base/content.h"
 #include "base/dates.h"
 
 namespace hm {
 namespace {
 
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
+using testing::CliResult;
 
-CliResult runCli(std::vector<std::string> args) {
-  args.insert(args.begin(), "hengmu-cli");
-  std::ostringstream out, err;
-  int status = RunCli(args, out, err);
-  UnpinClock();
-  return {status, out.str(), err.str()};
-}
+CliResult runCli(std::vector<std::string> args) { return testing::RunCliInProcess(std::move(args)); }
 
 TEST(Cli, ScrambleRoundTrips) {
   auto r = runCli({"--data-dir", HENGMU_BIN_DIR, "scramble", "天地人"});

@@ -5,30 +5,21 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/cli.h"
+#include "cli/cli_test_support.h"
 #include "base/content.h"
 #include "base/dates.h"
 
 namespace hm {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using CliRun = testing::CliResult;
 
 CliRun runBazi(const std::vector<std::string>& entry, const std::string& caption) {
-  std::vector<std::string> args = {"hengmu-cli", "--data-dir", HENGMU_FIXTURES_DIR "/bazi",
-                                   "--today",    "2024-06-01", "--surname",
-                                   "王",         "--given",    "明"};
+  std::vector<std::string> args = {"--data-dir", HENGMU_FIXTURES_DIR "/bazi", "--today", "2024-06-01",
+                                   "--surname",  "王",                         "--given", "明"};
   args.insert(args.end(), entry.begin(), entry.end());
   args.insert(args.end(), {"run", caption});
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  UnpinClock();
-  SetContentDir(HENGMU_BIN_DIR);
-  return {status, out.str(), err.str()};
+  return testing::RunCliInProcess(std::move(args));
 }
 
 bool hasLine(const std::string& text, const std::string& line) {

@@ -3,23 +3,14 @@
 
 #include <sstream>
 
-#include "app/cli/cli.h"
+#include "cli/cli_test_support.h"
 
 namespace hm {
 namespace {
 
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
+using testing::CliResult;
 
-CliResult runCli(std::vector<std::string> args) {
-  args.insert(args.begin(), "hengmu-cli");
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
+CliResult runCli(std::vector<std::string> args) { return testing::RunCliInProcess(std::move(args)); }
 
 TEST(CliCalendar, VerbsPrintTheirLine) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {

@@ -5,25 +5,15 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/cli/cli.h"
+#include "cli/cli_test_support.h"
 #include "base/dates.h"
 
 namespace hm {
 namespace {
 
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
+using testing::CliResult;
 
-CliResult runCli(std::vector<std::string> args) {
-  args.insert(args.begin(), "hengmu-cli");
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  UnpinClock();  // --today pins the clock of the whole test program
-  return {status, out.str(), err.str()};
-}
+CliResult runCli(std::vector<std::string> args) { return testing::RunCliInProcess(std::move(args)); }
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> result;

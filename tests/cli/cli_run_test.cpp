@@ -5,23 +5,17 @@
 #include <sstream>
 
 #include "app/birth_entry.h"
-#include "app/cli/cli.h"
+#include "cli/cli_test_support.h"
 #include "app/main_state.h"
 
 namespace hm {
 namespace {
 
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
+using testing::CliResult;
 
 CliResult run(std::vector<std::string> args) {
-  args.insert(args.begin(), {"hengmu-cli", "--data-dir", HENGMU_BIN_DIR});
-  std::ostringstream out, err;
-  int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
+  args.insert(args.begin(), {"--data-dir", HENGMU_BIN_DIR});
+  return testing::RunCliInProcess(std::move(args));
 }
 
 // A command of this test that reads the entry like the Four Pillars commands

@@ -21,8 +21,8 @@ namespace fs = std::filesystem;
 namespace hm::builder {
 
 int Table::ColumnIndex(const std::string& name) const {
-  for (std::size_t i = 0; i < spec.columns.size(); ++i)
-    if (spec.columns[i].name == name) return static_cast<int>(i);
+  for (std::size_t i = 0; i < def.columns.size(); ++i)
+    if (def.columns[i].name == name) return static_cast<int>(i);
   return -1;
 }
 
@@ -63,8 +63,8 @@ std::string readFile(const fs::path& p) {
   return ss.str();
 }
 
-std::vector<TableSpec> readSchema(const fs::path& path) {
-  std::vector<TableSpec> specs;
+std::vector<TableDef> readSchema(const fs::path& path) {
+  std::vector<TableDef> specs;
   auto lines = SplitLines(readFile(path));
   for (std::size_t n = 0; n < lines.size(); ++n) {
     std::string line = Trim(lines[n]);
@@ -72,7 +72,7 @@ std::vector<TableSpec> readSchema(const fs::path& path) {
     auto w = words(line);
     std::string where = path.string() + ":" + std::to_string(n + 1);
     if (w.size() < 3) throw Failure{where + ": 表定义不完整"};
-    TableSpec t;
+    TableDef t;
     t.file = w[0];
     t.name = w[1];
     for (const auto& c : splitOn(w[2], ',')) {
@@ -136,7 +136,7 @@ void readTable(Table& t, const fs::path& path) {
   std::string text = readFile(path);
   if (!IsValidUtf8(text)) throw Failure{t.source + ": 不是有效的 UTF-8"};
   auto lines = splitOn(text, '\n');
-  std::vector<int> order;  // source column -> spec column
+  std::vector<int> order;  // source column -> schema column
   bool header = true;
   for (std::size_t n = 0; n < lines.size(); ++n) {
     std::string line = lines[n];
@@ -148,21 +148,21 @@ void readTable(Table& t, const fs::path& path) {
       std::set<std::string> seen;
       for (const auto& f : fields) {
         int i = t.ColumnIndex(f);
-        if (i < 0) throw Failure{where + ": 表 " + t.spec.name + " 没有列 " + f};
+        if (i < 0) throw Failure{where + ": 表 " + t.def.name + " 没有列 " + f};
         if (!seen.insert(f).second) throw Failure{where + ": 列 " + f + " 重复"};
         order.push_back(i);
       }
-      for (const auto& c : t.spec.columns)
+      for (const auto& c : t.def.columns)
         if (!seen.count(c.name)) throw Failure{where + ": 缺少列 " + c.name};
       header = false;
       continue;
     }
     if (fields.size() != order.size())
       throw Failure{where + ": 应有 " + std::to_string(order.size()) + " 个值, 实有 " + std::to_string(fields.size())};
-    std::vector<std::string> row(t.spec.columns.size());
+    std::vector<std::string> row(t.def.columns.size());
     for (std::size_t i = 0; i < fields.size(); ++i) {
       std::string v = unescape(fields[i], where);
-      const Column& col = t.spec.columns[static_cast<std::size_t>(order[i])];
+      const Column& col = t.def.columns[static_cast<std::size_t>(order[i])];
       if (!IsGbkEncodable(v)) throw Failure{where + ": 列 " + col.name + " 含有 GBK 无法表示的字符"};
       if (col.type != "text" && !v.empty()) {
         char* end = nullptr;
@@ -181,12 +181,12 @@ void readTable(Table& t, const fs::path& path) {
 }
 
 void checkTable(const Table& t, bool fixture) {
-  std::string where = t.source.empty() ? t.spec.file + " " + t.spec.name : t.source;
-  if (!t.spec.key.empty()) {
+  std::string where = t.source.empty() ? t.def.file + " " + t.def.name : t.source;
+  if (!t.def.key.empty()) {
     std::set<std::string> keys;
     for (const auto& row : t.rows) {
       std::string k;
-      for (const auto& c : t.spec.key) k += row[static_cast<std::size_t>(t.ColumnIndex(c))] + "\x1f";
+      for (const auto& c : t.def.key) k += row[static_cast<std::size_t>(t.ColumnIndex(c))] + "\x1f";
       if (!keys.insert(k).second) {
         std::string shown = k;
         for (auto& ch : shown)
@@ -195,7 +195,7 @@ void checkTable(const Table& t, bool fixture) {
       }
     }
   }
-  for (const auto& c : t.spec.prose) {
+  for (const auto& c : t.def.prose) {
     std::set<std::string> seen;
     int i = t.ColumnIndex(c);
     for (const auto& row : t.rows) {
@@ -204,9 +204,9 @@ void checkTable(const Table& t, bool fixture) {
       if (!seen.insert(v).second) throw Failure{where + ": 列 " + c + " 的文本重复: " + v.substr(0, 60)};
     }
   }
-  if (!fixture && t.spec.required && t.source.empty()) throw Failure{where + ": 缺少数据文件"};
-  if (!fixture && !t.source.empty() && t.spec.rows >= 0 && static_cast<int>(t.rows.size()) != t.spec.rows)
-    throw Failure{where + ": 应有 " + std::to_string(t.spec.rows) + " 行, 实有 " + std::to_string(t.rows.size())};
+  if (!fixture && t.def.required && t.source.empty()) throw Failure{where + ": 缺少数据文件"};
+  if (!fixture && !t.source.empty() && t.def.rows >= 0 && static_cast<int>(t.rows.size()) != t.def.rows)
+    throw Failure{where + ": 应有 " + std::to_string(t.def.rows) + " 行, 实有 " + std::to_string(t.rows.size())};
 }
 
 std::string sqlType(const std::string& t) {
@@ -235,20 +235,20 @@ void writeDatabase(const fs::path& path, const std::vector<const Table*>& tables
   try {
     exec(db, "PRAGMA journal_mode=OFF; BEGIN;");
     for (const Table* t : tables) {
-      std::string create = "CREATE TABLE " + quoteId(t->spec.name) + " (";
-      std::string insert = "INSERT INTO " + quoteId(t->spec.name) + " VALUES (";
-      for (std::size_t i = 0; i < t->spec.columns.size(); ++i) {
+      std::string create = "CREATE TABLE " + quoteId(t->def.name) + " (";
+      std::string insert = "INSERT INTO " + quoteId(t->def.name) + " VALUES (";
+      for (std::size_t i = 0; i < t->def.columns.size(); ++i) {
         if (i) {
           create += ", ";
           insert += ", ";
         }
-        create += quoteId(t->spec.columns[i].name) + " " + sqlType(t->spec.columns[i].type);
+        create += quoteId(t->def.columns[i].name) + " " + sqlType(t->def.columns[i].type);
         insert += "?";
       }
       exec(db, create + ")");
-      if (!t->spec.key.empty()) {
-        std::string idx = "CREATE INDEX " + quoteId("ix_" + t->spec.name) + " ON " + quoteId(t->spec.name) + " (";
-        for (std::size_t i = 0; i < t->spec.key.size(); ++i) idx += (i ? ", " : "") + quoteId(t->spec.key[i]);
+      if (!t->def.key.empty()) {
+        std::string idx = "CREATE INDEX " + quoteId("ix_" + t->def.name) + " ON " + quoteId(t->def.name) + " (";
+        for (std::size_t i = 0; i < t->def.key.size(); ++i) idx += (i ? ", " : "") + quoteId(t->def.key[i]);
         exec(db, idx + ")");
       }
       sqlite3_stmt* st = nullptr;
@@ -257,10 +257,10 @@ void writeDatabase(const fs::path& path, const std::vector<const Table*>& tables
       for (const auto& row : t->rows) {
         sqlite3_reset(st);
         for (std::size_t i = 0; i < row.size(); ++i) {
-          const Column& col = t->spec.columns[i];
+          const Column& col = t->def.columns[i];
           std::string v = row[i];
           bool scrambled = false;
-          for (const auto& s : t->spec.scrambled) scrambled = scrambled || s == col.name;
+          for (const auto& s : t->def.scrambled) scrambled = scrambled || s == col.name;
           if (scrambled) v = ScrambleText(v);
           int idx = static_cast<int>(i) + 1;
           if (col.type == "int" && !Trim(v).empty())
@@ -345,10 +345,10 @@ int Main(int argc, char** argv) {
   try {
     Tables tables;
     std::map<std::string, std::vector<std::string>> byFile;
-    for (auto& spec : readSchema(schema)) {
-      if (tables.count(spec.name)) throw Failure{"表 " + spec.name + " 定义了两次"};
-      byFile[spec.file].push_back(spec.name);
-      tables[spec.name] = Table{spec, "", {}};
+    for (auto& def : readSchema(schema)) {
+      if (tables.count(def.name)) throw Failure{"表 " + def.name + " 定义了两次"};
+      byFile[def.file].push_back(def.name);
+      tables[def.name] = Table{def, "", {}};
     }
     std::set<std::string> knownDirs;
     for (const auto& [file, names] : byFile) {

@@ -12,7 +12,7 @@ struct Column {
   std::string type;  // "text", "int" or "real"
 };
 
-struct TableSpec {
+struct TableDef {
   std::string file;  // "dream.dll", ...
   std::string name;
   std::vector<Column> columns;
@@ -24,9 +24,9 @@ struct TableSpec {
 };
 
 struct Table {
-  TableSpec spec;
+  TableDef def;
   std::string source;  // the .tsv it came from ("" when none)
-  // Rows in column order of spec.columns, values as plain text.
+  // Rows in column order of def.columns, values as plain text.
   std::vector<std::vector<std::string>> rows;
   int ColumnIndex(const std::string& name) const;
 };

@@ -17,7 +17,7 @@ namespace hm::builder {
 namespace {
 
 std::string whereOf(const Table& t) {
-  return t.source.empty() ? t.spec.file + " " + t.spec.name : t.source;
+  return t.source.empty() ? t.def.file + " " + t.def.name : t.source;
 }
 
 // The weight stored under each key the reading asks for, in asking order.

@@ -591,10 +591,10 @@ QWidget* TFrmmain::buildPaneColumn() {
     const char* caption;
     const char* name;
   } buttons[] = {{"QQ服务(&Q)", "BtnQQ"}, {"客户服务(&S)", "BtnService"}, {"退出(&E)", "BtnExit"}};
-  for (const auto& spec : buttons) {
-    auto* b = new QPushButton(QString::fromUtf8(spec.caption), bar);
-    b->setObjectName(spec.name);
-    wireButton(b, QString::fromUtf8(spec.caption));
+  for (const auto& item : buttons) {
+    auto* b = new QPushButton(QString::fromUtf8(item.caption), bar);
+    b->setObjectName(item.name);
+    wireButton(b, QString::fromUtf8(item.caption));
     row->addWidget(b);
   }
   layout->addWidget(bar);
