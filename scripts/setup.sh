@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsqlite3-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk unicode-data xvfb xauth qt6-translations-l10n)
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk unicode-data xvfb xauth qt6-translations-l10n clang-format)
 # Node.js may come from another source that bundles npm; only add Debian's
 # when the commands are missing.
 command -v node >/dev/null 2>&1 || packages+=(nodejs)

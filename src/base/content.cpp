@@ -4,9 +4,8 @@
 #include <strings.h>
 #include <sys/stat.h>
 
-#include <cstdio>
-
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -133,9 +132,13 @@ void SetContentDir(const std::string& dir) {
   g_contentDir = dir;
 }
 
-const std::string& ContentDir() { return g_contentDir; }
+const std::string& ContentDir() {
+  return g_contentDir;
+}
 
-void CloseContentStore() { connections().clear(); }
+void CloseContentStore() {
+  connections().clear();
+}
 
 ContentQuery::ContentQuery(ContentFile file, std::string sql, std::vector<SqlValue> params)
     : file_(file), sql_(std::move(sql)), params_(std::move(params)) {}
@@ -203,7 +206,9 @@ std::string ContentQuery::Text(int column) const {
   return v ? *v : std::string();
 }
 
-std::string ContentQuery::Text(std::string_view column) const { return Text(resolve(column)); }
+std::string ContentQuery::Text(std::string_view column) const {
+  return Text(resolve(column));
+}
 
 double ContentQuery::Number(int column) const {
   if (column < 0 || column >= ColumnCount()) throw StoreError("列序号超出范围");
@@ -215,7 +220,9 @@ double ContentQuery::Number(int column) const {
   return d;
 }
 
-double ContentQuery::Number(std::string_view column) const { return Number(resolve(column)); }
+double ContentQuery::Number(std::string_view column) const {
+  return Number(resolve(column));
+}
 
 std::string LookupText(ContentFile file, const std::string& sql, std::vector<SqlValue> params) {
   ContentQuery q(file, sql, std::move(params));
@@ -269,7 +276,9 @@ std::string ScrambleText(std::string_view text, std::uint16_t key, int rounds) {
   return out;
 }
 
-void SetBellHandler(std::function<void()> handler) { g_bell = std::move(handler); }
+void SetBellHandler(std::function<void()> handler) {
+  g_bell = std::move(handler);
+}
 
 void Bell() {
   if (g_bell) g_bell();

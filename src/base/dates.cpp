@@ -9,7 +9,9 @@
 
 namespace hm {
 
-bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeapYear(int y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int DaysInMonth(int y, int m) {
   static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -17,8 +19,12 @@ int DaysInMonth(int y, int m) {
   return m == 2 && IsLeapYear(y) ? 29 : kDays[m - 1];
 }
 
-bool IsValidDate(int y, int m, int d) { return y >= 1 && y <= 9999 && d >= 1 && d <= DaysInMonth(y, m); }
-bool IsValidDate(const Date& d) { return IsValidDate(d.year, d.month, d.day); }
+bool IsValidDate(int y, int m, int d) {
+  return y >= 1 && y <= 9999 && d >= 1 && d <= DaysInMonth(y, m);
+}
+bool IsValidDate(const Date& d) {
+  return IsValidDate(d.year, d.month, d.day);
+}
 
 namespace {
 // Days from 1970-01-01 (Hinnant's days_from_civil).
@@ -53,11 +59,17 @@ int DayNumber(const Date& d) {
                           kEpochOffset);
 }
 
-Date FromDayNumber(int n) { return civilFromDays(static_cast<long long>(n) - kEpochOffset); }
+Date FromDayNumber(int n) {
+  return civilFromDays(static_cast<long long>(n) - kEpochOffset);
+}
 
-Date AddDays(const Date& d, int days) { return FromDayNumber(DayNumber(d) + days); }
+Date AddDays(const Date& d, int days) {
+  return FromDayNumber(DayNumber(d) + days);
+}
 
-int DaysBetween(const Date& from, const Date& to) { return DayNumber(to) - DayNumber(from); }
+int DaysBetween(const Date& from, const Date& to) {
+  return DayNumber(to) - DayNumber(from);
+}
 
 int DayOfWeek(const Date& d) {
   // Day 0 (1899-12-30) was a Saturday.
@@ -121,9 +133,15 @@ DateTime Now() {
                   static_cast<int>(ms)};
 }
 
-Date Today() { return Now().date; }
+Date Today() {
+  return Now().date;
+}
 
-void PinClock(const DateTime& moment) { g_pinned = moment; }
-void UnpinClock() { g_pinned.reset(); }
+void PinClock(const DateTime& moment) {
+  g_pinned = moment;
+}
+void UnpinClock() {
+  g_pinned.reset();
+}
 
 }  // namespace hm

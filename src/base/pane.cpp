@@ -4,7 +4,9 @@
 
 namespace hm {
 
-void Pane::Clear() { lines_.clear(); }
+void Pane::Clear() {
+  lines_.clear();
+}
 
 void Pane::Add(std::string_view line) {
   if (line.find_first_of("\r\n") == std::string_view::npos) {
@@ -18,7 +20,9 @@ void Pane::Add(std::string_view line) {
   for (auto& p : parts) lines_.push_back(std::move(p));
 }
 
-void Pane::SetLines(std::vector<std::string> lines) { lines_ = std::move(lines); }
+void Pane::SetLines(std::vector<std::string> lines) {
+  lines_ = std::move(lines);
+}
 
 std::string Pane::Text() const {
   std::string out;

@@ -131,7 +131,9 @@ std::string FromGbk(std::string_view gbk) {
   return out;
 }
 
-std::size_t GbkLength(std::string_view utf8) { return ToGbk(utf8).size(); }
+std::size_t GbkLength(std::string_view utf8) {
+  return ToGbk(utf8).size();
+}
 
 std::string GbkSlice(std::string_view utf8, std::size_t start, std::size_t count) {
   std::string g = ToGbk(utf8);

@@ -3,16 +3,18 @@
 
 #include <sstream>
 
-#include "cli/cli_test_support.h"
 #include "base/content.h"
 #include "base/dates.h"
+#include "cli/cli_test_support.h"
 
 namespace hm {
 namespace {
 
 using testing::CliResult;
 
-CliResult runCli(std::vector<std::string> args) { return testing::RunCliInProcess(std::move(args)); }
+CliResult runCli(std::vector<std::string> args) {
+  return testing::RunCliInProcess(std::move(args));
+}
 
 TEST(Cli, ScrambleRoundTrips) {
   auto r = runCli({"--data-dir", HENGMU_BIN_DIR, "scramble", "天地人"});

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_test_support.h"
 #include "base/content.h"
 #include "base/dates.h"
+#include "cli/cli_test_support.h"
 
 namespace hm {
 namespace {
@@ -15,8 +15,8 @@ namespace {
 using CliRun = testing::CliResult;
 
 CliRun runBazi(const std::vector<std::string>& entry, const std::string& caption) {
-  std::vector<std::string> args = {"--data-dir", HENGMU_FIXTURES_DIR "/bazi", "--today", "2024-06-01",
-                                   "--surname",  "王",                         "--given", "明"};
+  std::vector<std::string> args = {
+      "--data-dir", HENGMU_FIXTURES_DIR "/bazi", "--today", "2024-06-01", "--surname", "王", "--given", "明"};
   args.insert(args.end(), entry.begin(), entry.end());
   args.insert(args.end(), {"run", caption});
   return testing::RunCliInProcess(std::move(args));

@@ -10,7 +10,9 @@ namespace {
 
 using testing::CliResult;
 
-CliResult runCli(std::vector<std::string> args) { return testing::RunCliInProcess(std::move(args)); }
+CliResult runCli(std::vector<std::string> args) {
+  return testing::RunCliInProcess(std::move(args));
+}
 
 TEST(CliCalendar, VerbsPrintTheirLine) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {

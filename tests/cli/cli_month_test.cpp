@@ -5,15 +5,17 @@
 #include <algorithm>
 #include <sstream>
 
-#include "cli/cli_test_support.h"
 #include "base/dates.h"
+#include "cli/cli_test_support.h"
 
 namespace hm {
 namespace {
 
 using testing::CliResult;
 
-CliResult runCli(std::vector<std::string> args) { return testing::RunCliInProcess(std::move(args)); }
+CliResult runCli(std::vector<std::string> args) {
+  return testing::RunCliInProcess(std::move(args));
+}
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> result;

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "app/birth_entry.h"
-#include "cli/cli_test_support.h"
 #include "app/main_state.h"
+#include "cli/cli_test_support.h"
 
 namespace hm {
 namespace {

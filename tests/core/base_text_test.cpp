@@ -25,7 +25,9 @@ TEST(GbkText, BytesAndSlicesOfMixedText) {
 }
 
 TEST(GbkText, CharactersOutsideGbkBecomeQuestionMarks) {
-  EXPECT_EQ(ToGbk("a\xF0\x9F\x98\x80" "b"), "a?b");  // an emoji
+  EXPECT_EQ(ToGbk("a\xF0\x9F\x98\x80"
+                  "b"),
+            "a?b");  // an emoji
   EXPECT_FALSE(IsGbkEncodable("\xF0\x9F\x98\x80"));
   EXPECT_TRUE(IsGbkEncodable("衡木命理，你好。"));
   EXPECT_EQ(FromGbk(ToGbk("衡木命理")), "衡木命理");

@@ -215,7 +215,9 @@ std::string sqlType(const std::string& t) {
   return "TEXT COLLATE NOCASE";
 }
 
-std::string quoteId(const std::string& s) { return "\"" + s + "\""; }
+std::string quoteId(const std::string& s) {
+  return "\"" + s + "\"";
+}
 
 void exec(sqlite3* db, const std::string& sql) {
   char* err = nullptr;
@@ -361,8 +363,7 @@ int Main(int argc, char** argv) {
       if (fs::exists(data / dir))
         for (const auto& e : fs::directory_iterator(data / dir)) {
           std::string stem = e.path().stem().string();
-          if (e.path().extension() == ".tsv" &&
-              std::find(names.begin(), names.end(), stem) == names.end())
+          if (e.path().extension() == ".tsv" && std::find(names.begin(), names.end(), stem) == names.end())
             throw Failure{e.path().string() + ": " + file + " 里没有表 " + stem + " (见 schema.txt)"};
         }
     }
@@ -393,4 +394,6 @@ int Main(int argc, char** argv) {
 
 }  // namespace hm::builder
 
-int main(int argc, char** argv) { return hm::builder::Main(argc, argv); }
+int main(int argc, char** argv) {
+  return hm::builder::Main(argc, argv);
+}

@@ -15,7 +15,7 @@ namespace hm {
 namespace {
 
 const std::set<std::string>& valueOptions() {
-  static const std::set<std::string> names = {"data-dir", "today", "surname", "given", "sex",  "blood",
+  static const std::set<std::string> names = {"data-dir", "today", "surname", "given", "sex", "blood",
                                               "calendar", "year",  "month",   "day",   "hour"};
   return names;
 }

@@ -20,7 +20,7 @@ namespace hm {
 struct CliContext {
   std::ostream& out;
   std::ostream& err;
-  std::vector<std::string> args;              // the verb's own arguments
+  std::vector<std::string> args;               // the verb's own arguments
   std::map<std::string, std::string> options;  // global and entry options, without "--"
   // The option's value or the fallback when it was not given.
   std::string Option(const std::string& name, const std::string& fallback = {}) const {
