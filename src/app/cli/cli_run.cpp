@@ -46,7 +46,7 @@ int runCaptions(CliContext& c) {
 }  // namespace
 
 void RegisterRunCli(CliVerbTable& table) {
-  table["run"] = {runCaptions, "run CAPTION [CAPTION...]  按主窗口的命令名依次执行, 输出结果窗格"};
+  table["run"] = {runCaptions, "run CAPTION [CAPTION...] 按主窗口的命令名依次执行, 输出结果窗格"};
 }
 
 }  // namespace hm
